@@ -1,0 +1,26 @@
+# make test   install what is missing, build the three configurations, run every test
+# make run    the viewer with the real dictionary (arrives with the viewer)
+# make vbd    the native command-line dictionary tool
+BUILD := build
+JOBS := $(shell nproc)
+CONFIGS := native win64 win32
+
+.PHONY: test deps build $(CONFIGS)
+
+test: build
+	scripts/run-tests
+
+deps:
+	scripts/install-deps
+
+build: deps $(CONFIGS)
+
+$(BUILD)/native/build.ninja: | deps
+	cmake -S . -B $(BUILD)/native -G Ninja
+$(BUILD)/win64/build.ninja: | deps
+	cmake -S . -B $(BUILD)/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+$(BUILD)/win32/build.ninja: | deps
+	cmake -S . -B $(BUILD)/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+
+$(CONFIGS): %: $(BUILD)/%/build.ninja
+	cmake --build $(BUILD)/$* -j $(JOBS)
