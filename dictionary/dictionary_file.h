@@ -54,6 +54,12 @@ class DictionaryFile {
   int SkipForwardToMain(int position, int highest, Language language) const;
 
  private:
+  const LanguageHeader& Side(Language language) const;
+  // CompareText of key against the record's text from its keyword on, prefix mode.
+  int CompareAtKeyword(const Byte* key, int position, Language language) const;
+  int FirstMatchingEntry(const Byte* text, const Byte* key, int found, int lo, int hiMax,
+                         Language language) const;
+
   const FileHeader* m_pHeader = nullptr;  // null when the file was refused
   MappedFile m_file;
 };
