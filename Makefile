@@ -24,3 +24,7 @@ $(BUILD)/win32/build.ninja: | deps
 
 $(CONFIGS): %: $(BUILD)/%/build.ninja
 	cmake --build $(BUILD)/$* -j $(JOBS)
+
+.PHONY: vbd
+vbd: $(BUILD)/native/build.ninja
+	cmake --build $(BUILD)/native -j $(JOBS) --target vbd
