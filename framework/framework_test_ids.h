@@ -1,0 +1,20 @@
+// Resources of the framework's tests.
+#pragma once
+
+#define IDR_TEST_FRAME 100
+#define IDD_TEST_FORM 101
+#define IDD_TEST_DIALOG 102
+
+#define ID_TEST_VIEW_COMMAND 1001
+#define ID_TEST_DOCUMENT_COMMAND 1002
+#define ID_TEST_FRAME_COMMAND 1003
+#define ID_TEST_APP_COMMAND 1004
+#define ID_TEST_UNHANDLED 1005
+#define ID_TEST_DISABLED 1006
+#define ID_TEST_NOT_IN_MENU 1007
+
+#define IDC_TEST_EDIT 200
+#define IDC_TEST_BUTTON 201
+
+#define IDS_TEST_LONG 2000
+#define IDS_TEST_ACCENTED 2001
