@@ -91,9 +91,10 @@ constexpr ByteTable kFold = MakeFoldTable();
 
 }  // namespace
 
+// Declared extern in the header, so this definition has external linkage.
+constexpr std::array<Byte, 256> g_foldTable = kFold;
+
 bool IsLetter(Byte c) { return kLetter[c]; }
-bool IsBlank(Byte c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20; }
 Byte ToLower(Byte c) { return kLower[c]; }
 Byte StripAccent(Byte c) { return kAccent[c]; }
-Byte FoldChar(Byte c) { return kFold[c]; }
 Byte MacToWindows(Byte c) { return c < 0x80 ? c : kMacHighHalf[c - 0x80]; }

@@ -1,8 +1,7 @@
 #include "dictionary/dictionary_builder.h"
 
-#include <algorithm>
-
 #include "dictionary/builder_model.h"
+#include "dictionary/charset.h"
 #include "dictionary/keywords.h"
 #include "dictionary/text_rules.h"
 #include "dictionary/text_stream.h"
@@ -43,81 +42,103 @@ Text HeadOf(const Text& text) {
   return text.substr(0, bracket - 1);
 }
 
-Entry& FindOrInsertEntry(EntrySet& set, const Text& text) {
-  auto [it, inserted] = set.try_emplace(text);
-  Entry& entry = it->second;
+// Entries under a keyword rank by marker class, the keyword's word ordinal,
+// the head of the text, then the whole text. Only an entry ranks equal to itself.
+bool FiledBefore(const FiledEntry& x, const FiledEntry& e) {
+  if (x.markerClass != e.markerClass) return x.markerClass < e.markerClass;
+  if (x.ordinal != e.ordinal) return x.ordinal < e.ordinal;
+  const int head = CompareCollated(x.entry->head, e.entry->head);
+  if (head != 0) return head < 0;
+  return CollatedLess(x.entry->text, e.entry->text);
+}
+
+// Sorts and drops repeats: a repeat is the same element met again (a keyword
+// twice in a text, a text on several lines), and equal elements are the same.
+template <typename T, typename Less, typename Same>
+void SortUnique(std::vector<T>& items, Less less, Same same) {
+  std::stable_sort(items.begin(), items.end(), less);
+  items.erase(std::unique(items.begin(), items.end(), same), items.end());
+}
+
+Entry* AddSide(LanguageModel& side, const Text& text, Language language) {
+  auto [entry, inserted] = side.entries.FindOrInsert(text);
   if (inserted) {
-    entry.text = &it->first;
-    entry.markerClass = MarkerClass(text.c_str());
-    entry.head = HeadOf(text);
+    entry->markerClass = MarkerClass(text.c_str());
+    entry->head = CollatedText(HeadOf(text));
+  }
+  // Keywords come from the part as read, which may differ from the entry's
+  // first text in accents or case.
+  for (const Text& word : ExtractKeywords(text.c_str(), language)) {
+    Keyword* keyword = side.keywords.FindOrInsert(word).first;
+    const KeywordLocation at = LocateKeyword(entry->text.text.c_str(), keyword->text.text.c_str(), language);
+    keyword->entries.push_back({entry, entry->markerClass, at.ordinal, at.start, at.end});
   }
   return entry;
 }
 
-// Entries under a keyword rank by marker class, the keyword's word ordinal,
-// the head of the text, then the whole text.
-bool FiledBefore(const FiledEntry& x, const FiledEntry& e) {
-  if (x.entry->markerClass != e.entry->markerClass) return x.entry->markerClass < e.entry->markerClass;
-  if (x.ordinal != e.ordinal) return x.ordinal < e.ordinal;
-  const int head = CompareText(x.entry->head.c_str(), e.entry->head.c_str(), 0, false);
-  if (head != 0) return head < 0;
-  return CompareText(x.entry->text->c_str(), e.entry->text->c_str(), 0, false) < 0;
-}
-
-void FileUnderKeyword(KeywordSet& set, const Text& word, Entry& entry, Language language) {
-  auto [it, inserted] = set.try_emplace(word);
-  Keyword& keyword = it->second;
-  if (inserted) keyword.text = &it->first;
-  const KeywordLocation at = LocateKeyword(entry.text->c_str(), keyword.text->c_str(), language);
-  const FiledEntry filed{&entry, at.ordinal, at.start, at.end};
-  auto& list = keyword.entries;
-  const auto place = std::lower_bound(list.begin(), list.end(), filed, FiledBefore);
-  // The same entry met again (a keyword twice in its text, or its text on another line).
-  if (place != list.end() && place->entry == &entry) return;
-  list.insert(place, filed);
-}
-
-void Link(Entry& from, Entry& to) {
-  auto& links = from.links;
-  const auto place = std::lower_bound(links.begin(), links.end(), &to,
-                                      [](const Entry* x, const Entry* e) { return TextLess(*x->text, *e->text); });
-  if (place != links.end() && *place == &to) return;
-  links.insert(place, &to);
-}
-
-void AddSide(LanguageModel& side, const Text& text, Language language, Entry*& entry) {
-  entry = &FindOrInsertEntry(side.entries, text);
-  for (const Text& word : ExtractKeywords(text.c_str(), language))
-    FileUnderKeyword(side.keywords, word, *entry, language);
+OrderedLanguage Order(LanguageModel& side) {
+  OrderedLanguage ordered{side.entries.Ordered(), side.keywords.Ordered()};
+  for (Keyword* keyword : ordered.keywords) {
+    SortUnique(keyword->entries, FiledBefore,
+               [](const FiledEntry& a, const FiledEntry& b) { return a.entry == b.entry; });
+  }
+  for (Entry* entry : ordered.entries) {
+    SortUnique(entry->links, [](const Entry* a, const Entry* b) { return CollatedLess(a->text, b->text); },
+               [](const Entry* a, const Entry* b) { return a == b; });
+  }
+  return ordered;
 }
 
 }  // namespace
 
+bool FoldKey(const Text& text, Text& key) {
+  key.resize(text.size());
+  size_t length = 0;
+  bool plain = true;
+  for (Byte c : text) {
+    const Byte f = FoldChar(c);
+    if (!IsBlank(f))
+      key[length++] = f;
+    else if (length == 0 || key[length - 1] != ' ')
+      key[length++] = ' ';
+    // A control byte that is not white space may sort between a blank run's
+    // first byte and a space, which the key cannot show.
+    if (f < ' ' && !IsBlank(f)) plain = false;
+  }
+  key.resize(length);
+  return plain;
+}
+
+CollatedText::CollatedText(const Text& original) : text(original) { plain = FoldKey(text, folded); }
+
+int CompareCollated(const CollatedText& a, const CollatedText& b) {
+  if (a.plain && b.plain) return a.folded.compare(b.folded);
+  return CompareText(a.text.c_str(), b.text.c_str(), 0, false);
+}
+
 DictionaryBuilder::DictionaryBuilder() { FillStopWordSets(); }
 
 int DictionaryBuilder::Build(std::FILE* source, std::FILE* destination) {
-  DictionaryModel model;
+  LanguageModel english, french;
   SourceReader reader(source);
-  Text french, english;
+  Text frenchPart, englishPart;
   int stoppedAt = 0;
   for (;;) {
-    if (!reader.ReadPart('=', french)) {
-      if (!french.empty()) stoppedAt = reader.Line();  // a part over 499 bytes
+    if (!reader.ReadPart('=', frenchPart)) {
+      if (!frenchPart.empty()) stoppedAt = reader.Line();  // a part over 499 bytes
       break;
     }
-    if (!reader.ReadPart('\n', english)) {
+    if (!reader.ReadPart('\n', englishPart)) {
       stoppedAt = reader.Line();
       break;
     }
-    TrimBlanks(french);
-    TrimBlanks(english);
-    Entry* frenchEntry;
-    Entry* englishEntry;
-    AddSide(model.french, french, kFrench, frenchEntry);
-    AddSide(model.english, english, kEnglish, englishEntry);
-    Link(*englishEntry, *frenchEntry);
-    Link(*frenchEntry, *englishEntry);
+    TrimBlanks(frenchPart);
+    TrimBlanks(englishPart);
+    Entry* frenchEntry = AddSide(french, frenchPart, kFrench);
+    Entry* englishEntry = AddSide(english, englishPart, kEnglish);
+    englishEntry->links.push_back(frenchEntry);
+    frenchEntry->links.push_back(englishEntry);
   }
-  WriteDictionary(model, destination);
+  WriteDictionary(Order(english), Order(french), destination);
   return stoppedAt;
 }

@@ -11,24 +11,26 @@
 
 namespace {
 
-uint32_t EntryRecordSize(const Entry& entry) { return 4 + AlignUp4(static_cast<uint32_t>(entry.text->size()) + 1); }
+uint32_t EntryRecordSize(const Entry& entry) {
+  return 4 + AlignUp4(static_cast<uint32_t>(entry.text.text.size()) + 1);
+}
 
-void LayOutEntries(EntrySet& entries, uint32_t& offset, LanguageHeader& header) {
+void LayOutEntries(const std::vector<Entry*>& entries, uint32_t& offset, LanguageHeader& header) {
   header.entryCount = static_cast<uint32_t>(entries.size());
   header.entriesOffset = offset;
-  for (auto& [text, entry] : entries) {
-    entry.recordOffset = offset;
-    offset += EntryRecordSize(entry);
+  for (Entry* entry : entries) {
+    entry->recordOffset = offset;
+    offset += EntryRecordSize(*entry);
   }
 }
 
 // Letter blocks of keywords whose first byte folds into a-z; the groups of
 // other keywords follow the z block and are counted in no letter.
-void LayOutIndex(KeywordSet& keywords, uint32_t& offset, LanguageHeader& header) {
+void LayOutIndex(const std::vector<Keyword*>& keywords, uint32_t& offset, LanguageHeader& header) {
   const uint32_t start = offset;
-  for (auto& [text, keyword] : keywords) {
-    const Byte folded = FoldChar(text[0]);
-    for (FiledEntry& filed : keyword.entries) {
+  for (const Keyword* keyword : keywords) {
+    const Byte folded = FoldChar(keyword->text.text[0]);
+    for (const FiledEntry& filed : keyword->entries) {
       Entry& entry = *filed.entry;
       if (entry.firstIndexOffset == 0) entry.firstIndexOffset = offset;
       const uint32_t group = 1 + static_cast<uint32_t>(entry.links.size());
@@ -44,10 +46,15 @@ void LayOutIndex(KeywordSet& keywords, uint32_t& offset, LanguageHeader& header)
   }
 }
 
+// Buffers the file's bytes and writes them in large blocks.
 class ByteWriter {
  public:
   explicit ByteWriter(std::FILE* file) : m_pFile(file) {}
-  void Put(Byte b) { std::fputc(b, m_pFile); }
+  ~ByteWriter() { Flush(); }
+  void Put(Byte b) {
+    if (m_nLength == sizeof m_buffer) Flush();
+    m_buffer[m_nLength++] = b;
+  }
   void Put32(uint32_t v) {
     for (int i = 0; i < 4; ++i) Put(static_cast<Byte>(v >> (8 * i)));
   }
@@ -59,21 +66,29 @@ class ByteWriter {
   }
 
  private:
+  void Flush() {
+    std::fwrite(m_buffer, 1, m_nLength, m_pFile);
+    m_nLength = 0;
+  }
+
   std::FILE* m_pFile;
+  Byte m_buffer[1 << 16];
+  size_t m_nLength = 0;
 };
 
-void WriteEntries(const EntrySet& entries, ByteWriter& out) {
-  for (const auto& [text, entry] : entries) {
-    out.Put32(entry.firstIndexOffset);
-    uint32_t position = entry.recordOffset + 4;
-    for (Byte c : text) out.Put(EncodeStoredByte(c, position++));
-    for (uint32_t i = 4 + static_cast<uint32_t>(text.size()); i < EntryRecordSize(entry); ++i) out.Put(0);
+void WriteEntries(const std::vector<Entry*>& entries, ByteWriter& out) {
+  for (const Entry* entry : entries) {
+    out.Put32(entry->firstIndexOffset);
+    uint32_t position = entry->recordOffset + 4;
+    for (Byte c : entry->text.text) out.Put(EncodeStoredByte(c, position++));
+    const uint32_t size = EntryRecordSize(*entry);
+    for (uint32_t i = 4 + static_cast<uint32_t>(entry->text.text.size()); i < size; ++i) out.Put(0);
   }
 }
 
-void WriteIndex(const KeywordSet& keywords, ByteWriter& out) {
-  for (const auto& [text, keyword] : keywords) {
-    for (const FiledEntry& filed : keyword.entries) {
+void WriteIndex(const std::vector<Keyword*>& keywords, ByteWriter& out) {
+  for (const Keyword* keyword : keywords) {
+    for (const FiledEntry& filed : keyword->entries) {
       out.Put32(filed.entry->recordOffset);
       out.Put(filed.start);
       out.Put(filed.end);
@@ -88,20 +103,21 @@ void WriteIndex(const KeywordSet& keywords, ByteWriter& out) {
 
 }  // namespace
 
-void WriteDictionary(DictionaryModel& model, std::FILE* destination) {
+void WriteDictionary(const OrderedLanguage& english, const OrderedLanguage& french,
+                     std::FILE* destination) {
   FileHeader header{};
   header.magic = kFileMagic;
   header.version = kFileVersion;
   uint32_t offset = sizeof(FileHeader);
-  LayOutEntries(model.english.entries, offset, header.english);
-  LayOutEntries(model.french.entries, offset, header.french);
-  LayOutIndex(model.english.keywords, offset, header.english);
-  LayOutIndex(model.french.keywords, offset, header.french);
+  LayOutEntries(english.entries, offset, header.english);
+  LayOutEntries(french.entries, offset, header.french);
+  LayOutIndex(english.keywords, offset, header.english);
+  LayOutIndex(french.keywords, offset, header.french);
 
   ByteWriter out(destination);
   out.PutHeader(header);
-  WriteEntries(model.english.entries, out);
-  WriteEntries(model.french.entries, out);
-  WriteIndex(model.english.keywords, out);
-  WriteIndex(model.french.keywords, out);
+  WriteEntries(english.entries, out);
+  WriteEntries(french.entries, out);
+  WriteIndex(english.keywords, out);
+  WriteIndex(french.keywords, out);
 }

@@ -14,14 +14,21 @@ struct WordSets {
 
 WordSets g_english;
 WordSets g_french;
+// The longest word of any set: a longer word is in none, which spares most
+// words the search.
+size_t g_longestSetWord = 0;
 
 void Fill(std::vector<Text>& set, std::initializer_list<const char*> words) {
-  for (const char* w : words) set.push_back(MakeText(w));
+  for (const char* w : words) {
+    set.push_back(MakeText(w));
+    g_longestSetWord = std::max(g_longestSetWord, set.back().size());
+  }
 }
+
 
 // Membership is exact byte equality: à is not a.
 bool Contains(const std::vector<Text>& set, const Text& word) {
-  return std::find(set.begin(), set.end(), word) != set.end();
+  return word.size() <= g_longestSetWord && std::find(set.begin(), set.end(), word) != set.end();
 }
 
 const WordSets& SetsFor(Language language) { return language == kFrench ? g_french : g_english; }
