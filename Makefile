@@ -1,9 +1,12 @@
 # make test   install what is missing, build the three configurations, run every test
 # make run    the viewer with the real dictionary (arrives with the viewer)
 # make vbd    the native command-line dictionary tool
+# make dictionary   build/fr_en.vbd, the FreeDict dictionary (data/dictionary.mk)
 BUILD := build
 JOBS := $(shell nproc)
 CONFIGS := native win64 win32
+
+include data/dictionary.mk
 
 .PHONY: test deps build $(CONFIGS)
 

@@ -1,0 +1,36 @@
+# The real dictionary: Debian's FreeDict French-English and English-French
+# databases, converted to a source (data/freedict_to_source.py) and compiled by
+# the native vbd tool. Included by the top Makefile; nothing here is committed
+# output: both files live in $(BUILD).
+#   make dictionary   $(BUILD)/fr_en.vbd
+
+# Keep the including Makefile's default goal: this file's rules must not become it.
+dictionary_mk_goal := $(.DEFAULT_GOAL)
+
+FREEDICT_DIR := /usr/share/dictd
+FREEDICT_DATA := $(foreach d,fra-eng eng-fra,$(FREEDICT_DIR)/freedict-$(d).index $(FREEDICT_DIR)/freedict-$(d).dict.dz)
+VBD := $(BUILD)/native/bin/vbd
+
+.PHONY: dictionary
+
+dictionary: $(BUILD)/fr_en.vbd
+
+# The packages come from scripts/install-deps.
+$(FREEDICT_DATA): | deps ;
+
+$(BUILD)/freedict_source.txt: data/freedict_to_source.py $(FREEDICT_DATA)
+	mkdir -p $(@D)
+	python3 data/freedict_to_source.py --dictd $(FREEDICT_DIR) $@
+
+# The tool is built by the top Makefile's vbd target; the dictionary is
+# compiled again only when the tool or the source changed.
+$(VBD): vbd ;
+
+# vbd prints a line on standard error when the reading stopped early: that
+# would lose the rest of the source, so it fails the build.
+$(BUILD)/fr_en.vbd: $(BUILD)/freedict_source.txt $(VBD)
+	$(VBD) build $(BUILD)/freedict_source.txt $@.tmp 2>$@.err; status=$$?; cat $@.err >&2; \
+	if [ $$status -ne 0 ] || [ -s $@.err ]; then rm -f $@.tmp $@.err; exit 1; fi; \
+	rm -f $@.err; mv $@.tmp $@
+
+.DEFAULT_GOAL := $(dictionary_mk_goal)
