@@ -9,7 +9,7 @@
 #pragma once
 #include <algorithm>
 #include <cstdio>
-#include <unordered_map>
+#include <deque>
 #include <vector>
 
 #include "dictionary/collation.h"
@@ -20,10 +20,23 @@
 // their keys are equal, and for texts without control bytes other than white
 // space, byte order of the keys is TextLess order; the comparison itself
 // orders the others.
+// The first eight bytes of a folded key, packed so that integer order is key
+// order: most comparisons in a sort end here, without following a pointer.
+struct SortPrefix {
+  uint64_t value = 0;
+  bool plain = true;
+};
+
+// Orders two texts by their prefixes when that decides; 0 when it does not.
+inline int ComparePrefixes(SortPrefix a, SortPrefix b) {
+  if (!a.plain || !b.plain || a.value == b.value) return 0;
+  return a.value < b.value ? -1 : 1;
+}
+
 struct CollatedText {
   Text text;
   Text folded;
-  bool plain = true;
+  SortPrefix prefix;
 
   CollatedText() = default;
   explicit CollatedText(const Text& original);
@@ -57,6 +70,7 @@ struct FiledEntry {
   int markerClass;
   int ordinal;  // the keyword's word ordinal in the entry text
   uint8_t start, end;  // the keyword's span, as the main record stores it
+  SortPrefix head;  // the entry's, kept here for sorting
 };
 
 struct Keyword {
@@ -64,33 +78,70 @@ struct Keyword {
   std::vector<FiledEntry> entries;  // index order once sorted
 };
 
-// Find-or-insert by folded text, then traversal in TextLess order.
+// Find-or-insert by folded text, then traversal in TextLess order. An open
+// hash table of 8-byte slots over elements that never move: a look-up costs
+// about one cache miss for the slot and one for the element.
 template <typename Element>
 class FoldedSet {
  public:
   // The element equal to text, made from it when there is none; the flag says which.
   std::pair<Element*, bool> FindOrInsert(const Text& text) {
     FoldKey(text, m_key);
-    if (auto it = m_elements.find(m_key); it != m_elements.end()) return {&it->second, false};
-    Element& element = m_elements[m_key];
-    element.text = CollatedText(text);
-    return {&element, true};
+    const uint32_t hash = static_cast<uint32_t>(TextHash()(m_key));
+    if (2 * (m_elements.size() + 1) > m_slots.size()) Grow();
+    for (size_t i = hash & (m_slots.size() - 1);; i = (i + 1) & (m_slots.size() - 1)) {
+      Slot& slot = m_slots[i];
+      if (slot.index == 0) {
+        m_elements.emplace_back();
+        m_elements.back().text = CollatedText(text);
+        slot = {hash, static_cast<uint32_t>(m_elements.size())};
+        return {&m_elements.back(), true};
+      }
+      Element& element = m_elements[slot.index - 1];
+      if (slot.hash == hash && element.text.folded == m_key) return {&element, false};
+    }
   }
 
   // The elements in TextLess order of their texts.
   std::vector<Element*> Ordered() {
-    std::vector<Element*> order;
-    order.reserve(m_elements.size());
-    for (auto& [key, element] : m_elements) order.push_back(&element);
+    struct Item {
+      SortPrefix prefix;
+      Element* element;
+    };
+    std::vector<Item> items;
+    items.reserve(m_elements.size());
+    for (Element& element : m_elements) items.push_back({element.text.prefix, &element});
     // A stable sort stays in bounds even for the odd texts (control bytes
     // among blanks) on which the comparison is not a strict order.
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Element* a, const Element* b) { return CollatedLess(a->text, b->text); });
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+      const int byPrefix = ComparePrefixes(a.prefix, b.prefix);
+      return byPrefix != 0 ? byPrefix < 0 : CollatedLess(a.element->text, b.element->text);
+    });
+    std::vector<Element*> order;
+    order.reserve(items.size());
+    for (const Item& item : items) order.push_back(item.element);
     return order;
   }
 
  private:
-  std::unordered_map<Text, Element, TextHash> m_elements;
+  struct Slot {
+    uint32_t hash = 0;
+    uint32_t index = 0;  // 1 + the element's index; 0 for an empty slot
+  };
+
+  void Grow() {
+    std::vector<Slot> slots(m_slots.empty() ? 1024 : 2 * m_slots.size());
+    for (const Slot& slot : m_slots) {
+      if (slot.index == 0) continue;
+      size_t i = slot.hash & (slots.size() - 1);
+      while (slots[i].index != 0) i = (i + 1) & (slots.size() - 1);
+      slots[i] = slot;
+    }
+    m_slots.swap(slots);
+  }
+
+  std::deque<Element> m_elements;
+  std::vector<Slot> m_slots;
   Text m_key;  // reused, so that finding an element allocates nothing
 };
 

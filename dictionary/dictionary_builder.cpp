@@ -47,6 +47,8 @@ Text HeadOf(const Text& text) {
 bool FiledBefore(const FiledEntry& x, const FiledEntry& e) {
   if (x.markerClass != e.markerClass) return x.markerClass < e.markerClass;
   if (x.ordinal != e.ordinal) return x.ordinal < e.ordinal;
+  const int byPrefix = ComparePrefixes(x.head, e.head);
+  if (byPrefix != 0) return byPrefix < 0;
   const int head = CompareCollated(x.entry->head, e.entry->head);
   if (head != 0) return head < 0;
   return CollatedLess(x.entry->text, e.entry->text);
@@ -71,7 +73,7 @@ Entry* AddSide(LanguageModel& side, const Text& text, Language language) {
   for (const Text& word : ExtractKeywords(text.c_str(), language)) {
     Keyword* keyword = side.keywords.FindOrInsert(word).first;
     const KeywordLocation at = LocateKeyword(entry->text.text.c_str(), keyword->text.text.c_str(), language);
-    keyword->entries.push_back({entry, entry->markerClass, at.ordinal, at.start, at.end});
+    keyword->entries.push_back({entry, entry->markerClass, at.ordinal, at.start, at.end, entry->head.prefix});
   }
   return entry;
 }
@@ -109,10 +111,13 @@ bool FoldKey(const Text& text, Text& key) {
   return plain;
 }
 
-CollatedText::CollatedText(const Text& original) : text(original) { plain = FoldKey(text, folded); }
+CollatedText::CollatedText(const Text& original) : text(original) {
+  prefix.plain = FoldKey(text, folded);
+  for (size_t i = 0; i < 8; ++i) prefix.value = prefix.value << 8 | (i < folded.size() ? folded[i] : 0);
+}
 
 int CompareCollated(const CollatedText& a, const CollatedText& b) {
-  if (a.plain && b.plain) return a.folded.compare(b.folded);
+  if (a.prefix.plain && b.prefix.plain) return a.folded.compare(b.folded);
   return CompareText(a.text.c_str(), b.text.c_str(), 0, false);
 }
 
