@@ -1,5 +1,5 @@
 # make test   install what is missing, build the three configurations, run every test
-# make run    the viewer with the real dictionary (arrives with the viewer)
+# make run    the viewer with the real dictionary, under Wine (scripts/run-viewer)
 # make vbd    the native command-line dictionary tool
 # make dictionary   build/fr_en.vbd, the FreeDict dictionary (data/dictionary.mk)
 BUILD := build
@@ -27,6 +27,12 @@ $(BUILD)/win32/build.ninja: | deps
 
 $(CONFIGS): %: $(BUILD)/%/build.ninja
 	cmake --build $(BUILD)/$* -j $(JOBS)
+
+# The viewer in a Wine prefix of its own, with the FreeDict dictionary beside it.
+.PHONY: run
+run: $(BUILD)/win64/build.ninja $(BUILD)/fr_en.vbd
+	cmake --build $(BUILD)/win64 -j $(JOBS) --target orvanto
+	scripts/run-viewer $(BUILD)/win64/bin/orvanto.exe $(BUILD)/fr_en.vbd
 
 .PHONY: vbd
 vbd: $(BUILD)/native/build.ninja
