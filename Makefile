@@ -1,6 +1,8 @@
 # make test   install what is missing, build the three configurations, run every test
 # make run    the viewer with the real dictionary, under Wine (scripts/run-viewer)
 # make vbd    the native command-line dictionary tool
+# make bench  benchmarks (figures printed)
+# make fuzz   the fuzzers, each for a bounded time
 # make dictionary   build/fr_en.vbd, the FreeDict dictionary (data/dictionary.mk)
 BUILD := build
 JOBS := $(shell nproc)
@@ -37,3 +39,10 @@ run: $(BUILD)/win64/build.ninja $(BUILD)/fr_en.vbd
 .PHONY: vbd
 vbd: $(BUILD)/native/build.ninja
 	cmake --build $(BUILD)/native -j $(JOBS) --target vbd
+
+# Benchmarks print their figures; the synthetic million-line dictionary is made
+# once under $(BUILD)/bench.
+.PHONY: bench
+bench: native $(BUILD)/fr_en.vbd
+	mkdir -p $(BUILD)/bench
+	$(BUILD)/native/bin/dictionary_bench $(BUILD)/fr_en.vbd $(BUILD)/bench

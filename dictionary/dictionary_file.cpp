@@ -1,5 +1,6 @@
 #include "dictionary/dictionary_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "dictionary/charset.h"
@@ -192,17 +193,35 @@ bool DictionaryFile::Lookup(const Byte* text, Language language, int& first, int
 int DictionaryFile::FirstMatchingEntry(const Byte* text, const Byte* key, int found, int lo,
                                        int hiMax, Language language) const {
   // The first of the run of main records ending at the one found whose keyword
-  // text starts with the key...
-  int candidate = found;
-  while (candidate > lo) {
-    const int previous = SkipBackToMain(candidate - 1, lo, language);
-    if (CompareAtKeyword(key, previous, language) != 0) break;
-    candidate = previous;
+  // text starts with the key. The index is in keyword order, so rather than
+  // walking back through the run, step back by doubling strides until a
+  // record no longer matches, then halve the last stride.
+  int left = lo, candidate = found;
+  for (int stride = 1; candidate > lo; stride *= 2) {
+    const int probe = SkipBackToMain(std::max(lo, candidate - stride), lo, language);
+    if (CompareAtKeyword(key, probe, language) != 0) {
+      left = SkipForwardToMain(probe + 1, candidate, language);
+      break;
+    }
+    candidate = probe;
   }
-  // ...unless a record of the run also starts with the whole typed text.
+  while (left < candidate) {
+    const int probe = SkipBackToMain((left + candidate) / 2, left, language);
+    if (CompareAtKeyword(key, probe, language) == 0)
+      candidate = probe;
+    else
+      left = SkipForwardToMain(probe + 1, candidate, language);
+  }
+  // A record of the run whose text from the keyword starts with the whole
+  // typed text is a better answer. Only records whose keyword is the key
+  // itself can be one, and they lead the run: a longer keyword continues the
+  // key with a letter where the typed text has the byte that ended its word.
+  const size_t keyLength = std::strlen(reinterpret_cast<const char*>(key));
   for (int r = candidate; r <= hiMax && CompareAtKeyword(key, r, language) == 0;
        r = SkipForwardToMain(r + 1, hiMax, language)) {
     if (CompareAtKeyword(text, r, language) == 0) return r;
+    const IndexRecord record = ReadIndexRecord(r, language);
+    if (static_cast<size_t>((record.end - record.start) & 0xFF) != keyLength) break;
   }
   return candidate;
 }
