@@ -46,3 +46,16 @@ vbd: $(BUILD)/native/build.ninja
 bench: native $(BUILD)/fr_en.vbd
 	mkdir -p $(BUILD)/bench
 	$(BUILD)/native/bin/dictionary_bench $(BUILD)/fr_en.vbd $(BUILD)/bench
+
+# Each fuzzer runs for FUZZ_SECONDS from a corpus seeded with the sample source
+# and its compiled dictionary; a crash stops make with the input that caused it.
+FUZZ_SECONDS ?= 120
+.PHONY: fuzz
+fuzz: deps vbd
+	cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DORVANTO_FUZZ=ON
+	cmake --build $(BUILD)/fuzz -j $(JOBS) --target reader_fuzz builder_fuzz
+	mkdir -p $(BUILD)/fuzz/corpus/reader $(BUILD)/fuzz/corpus/builder
+	cp data/sample.txt $(BUILD)/fuzz/corpus/builder/
+	$(BUILD)/native/bin/vbd build data/sample.txt $(BUILD)/fuzz/corpus/reader/sample.vbd
+	cd $(BUILD)/fuzz && bin/reader_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 corpus/reader
+	cd $(BUILD)/fuzz && bin/builder_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 corpus/builder
