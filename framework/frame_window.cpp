@@ -22,10 +22,6 @@ bool IsSystemCommand(UINT id) { return id >= SC_SIZE && id < SC_SIZE + 31 * 16; 
 
 }  // namespace
 
-FrameWindow::~FrameWindow() {
-  if (m_hAccelTable) DestroyAcceleratorTable(m_hAccelTable);
-}
-
 bool FrameWindow::LoadFrame(UINT resourceId, DWORD style) {
   HINSTANCE instance = ResourceInstance();
   WNDCLASSA windowClass = {};

@@ -21,9 +21,6 @@ class SingleDocTemplate;
 
 class FrameWindow : public Window {
  public:
-  FrameWindow() = default;
-  ~FrameWindow() override;
-
   Document* m_pDocument = nullptr;
   std::unique_ptr<FormView> m_pView;  // created inside the frame with it
   SingleDocTemplate* m_pTemplate = nullptr;
