@@ -22,9 +22,11 @@ $(BUILD)/freedict_source.txt: data/freedict_to_source.py $(FREEDICT_DATA)
 	mkdir -p $(@D)
 	python3 data/freedict_to_source.py --dictd $(FREEDICT_DIR) $@
 
-# The tool is built by the top Makefile's vbd target; the dictionary is
-# compiled again only when the tool or the source changed.
-$(VBD): vbd ;
+# The tool is rebuilt when the engine's or the tool's sources change (ninja
+# decides what to do); the dictionary is compiled again only when the tool or
+# the source is newer than it.
+$(VBD): $(wildcard dictionary/*.cpp dictionary/*.h tools/vbd/*.cpp tools/vbd/*.h) | $(BUILD)/native/build.ninja
+	cmake --build $(BUILD)/native -j $(JOBS) --target vbd
 
 # vbd prints a line on standard error when the reading stopped early: that
 # would lose the rest of the source, so it fails the build.
