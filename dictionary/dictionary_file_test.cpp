@@ -239,3 +239,21 @@ TEST_F(Reader, CorruptRecordsGiveEmptyTextsInsteadOfReadingOutside) {
   d.GetEntryText(99, kEnglish, text, start, end);
   EXPECT_TRUE(text.empty());
 }
+
+#ifdef _WIN32
+TEST_F(Reader, AnOpenDictionaryCannotBeRewritten) {
+  CompileSource("maison = house\n", path);
+  {
+    DictionaryFile open(path.c_str());
+    ASSERT_TRUE(open.IsValid());
+    // Others may read it, but nobody may write it while it is mapped.
+    std::FILE* reader = std::fopen(path.c_str(), "rb");
+    EXPECT_NE(reader, nullptr);
+    if (reader != nullptr) std::fclose(reader);
+    EXPECT_EQ(std::fopen(path.c_str(), "wb"), nullptr);
+  }
+  std::FILE* writer = std::fopen(path.c_str(), "wb");
+  EXPECT_NE(writer, nullptr);
+  if (writer != nullptr) std::fclose(writer);
+}
+#endif
