@@ -5,12 +5,37 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "display/list_box.h"
 #include "framework/application.h"
 #include "framework/gui_test_support.h"
+
+// A list whose items show the formatted texts a test gives; it counts the
+// changes of its current item.
+template <class List>
+class ScriptedList : public List {
+ public:
+  ScriptedList(int count, std::function<std::string(int)> text)
+      : List(count, 1005), m_text(std::move(text)) {}
+
+  std::function<std::string(int)> m_text;
+  int m_nFirstIndent = 0;
+  int m_nContinuationIndent = 0;
+  int m_nSelChanges = 0;
+
+  void GetItemFormattedText(int index, Text& text) override { text = MakeText(m_text(index)); }
+  void GetMargins(int, int& firstIndent, int& continuationIndent) override {
+    firstIndent = m_nFirstIndent;
+    continuationIndent = m_nContinuationIndent;
+  }
+  void OnSelChanged(int oldIndex, int newIndex) override {
+    ++m_nSelChanges;
+    List::OnSelChanged(oldIndex, newIndex);
+  }
+};
 
 // A visible top-level window without frame at the desktop's top left, in the
 // foreground so that its children can take the keyboard focus.
@@ -61,7 +86,12 @@ int TextWidth(HFONT font, const std::string& text);
 
 // Mouse messages as the system sends them for input at a client point.
 inline LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
-inline void Click(HWND window, int x, int y, UINT flags = 0) {
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | flags, Point(x, y));
-  SendMessageA(window, WM_LBUTTONUP, flags, Point(x, y));
+
+// A press and release of the left button, Shift or Ctrl held as the flags
+// say. The release is queued before the press is handled, as when the user
+// clicks: a press that waits to see whether a drag begins sees it.
+inline void Click(Application& app, HWND window, POINT point, UINT flags = 0) {
+  PostMessageA(window, WM_LBUTTONUP, flags, Point(point.x, point.y));
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | flags, Point(point.x, point.y));
+  PumpPending(app);
 }

@@ -9,20 +9,6 @@
 
 namespace {
 
-// A list whose items show the texts a test gives and counts the changes of
-// its current item.
-class ScriptedList : public JListBox {
- public:
-  ScriptedList(int count, std::function<std::string(int)> text)
-      : JListBox(count, 1005), m_text(std::move(text)) {}
-
-  std::function<std::string(int)> m_text;
-  int m_nSelChanges = 0;
-
-  void GetItemFormattedText(int index, Text& text) override { text = MakeText(m_text(index)); }
-  void OnSelChanged(int, int) override { ++m_nSelChanges; }
-};
-
 std::string DefaultLine(int index) {
   return std::to_string(index) + ". This is the default JListBox formatted string.";
 }
@@ -68,7 +54,7 @@ TEST_F(ListBoxTest, DefaultListShowsNumberedLinesWithTheCurrentOneInverted) {
 }
 
 TEST_F(ListBoxTest, AListOfNoItemsPaintsOnlyTheBackground) {
-  ScriptedList list(0, DefaultLine);
+  ScriptedList<JListBox> list(0, DefaultLine);
   PlaceList(list, m_host, 300, 100);
   Screenshot shot = PaintAndCapture(list.m_hWnd);
   EXPECT_FALSE(shot.HasInkIn({0, 0, shot.m_nWidth, shot.m_nHeight}));
@@ -158,7 +144,7 @@ TEST_F(ListBoxTest, HomeAndEndMoveTheViewOnly) {
 }
 
 TEST_F(ListBoxTest, UpAndDownMoveTheCurrentItemIntoView) {
-  ScriptedList list(100, DefaultLine);
+  ScriptedList<JListBox> list(100, DefaultLine);
   PlaceTenAndAHalf(list);
   PressKey(m_app, list.m_hWnd, VK_UP);
   EXPECT_EQ(list.GetCurSel(), 0);
@@ -180,7 +166,7 @@ TEST_F(ListBoxTest, UpAndDownMoveTheCurrentItemIntoView) {
 
 TEST_F(ListBoxTest, ItemsTallerThanTheWindow) {
   // Each item wraps to more lines than the window holds.
-  ScriptedList list(5, [](int index) {
+  ScriptedList<JListBox> list(5, [](int index) {
     std::string text = std::to_string(index) + ".";
     for (int i = 0; i < 60; ++i) text += " word";
     return text;
@@ -193,7 +179,7 @@ TEST_F(ListBoxTest, ItemsTallerThanTheWindow) {
 }
 
 TEST_F(ListBoxTest, OnlyTheTopFullyVisibleItemLeavesPageDownInPlace) {
-  ScriptedList list(5, [](int index) {
+  ScriptedList<JListBox> list(5, [](int index) {
     return index % 2 ? std::string("one line") : std::string("a b c d e f g h i j k l m n o p");
   });
   PlaceList(list, m_host, 100, 10);
@@ -207,7 +193,7 @@ TEST_F(ListBoxTest, OnlyTheTopFullyVisibleItemLeavesPageDownInPlace) {
 }
 
 TEST_F(ListBoxTest, OnlyFiftyItemsKeepTheirRectangles) {
-  ScriptedList list(80, [](int index) { return std::to_string(index); });
+  ScriptedList<JListBox> list(80, [](int index) { return std::to_string(index); });
   list.m_nLeading = 0;
   list.Create(m_host.m_hWnd);
   list.SetDisplayFont(60, "Arial");
@@ -232,7 +218,7 @@ TEST_F(ListBoxTest, OnlyFiftyItemsKeepTheirRectangles) {
 }
 
 TEST_F(ListBoxTest, NarrowingTheWindowWrapsItemsAgain) {
-  ScriptedList list(30, [](int) { return std::string("alpha beta gamma delta"); });
+  ScriptedList<JListBox> list(30, [](int) { return std::string("alpha beta gamma delta"); });
   PlaceList(list, m_host, 400, 100);
   const int oneLine = list.m_nLineHeight;
   EXPECT_EQ(list.MeasureItemHeight(0), oneLine);
@@ -245,22 +231,18 @@ TEST_F(ListBoxTest, NarrowingTheWindowWrapsItemsAgain) {
 }
 
 TEST_F(ListBoxTest, ClickingMakesTheItemCurrentButNotBelowTheLast) {
-  ScriptedList list(3, DefaultLine);
+  ScriptedList<JListBox> list(3, DefaultLine);
   PlaceList(list, m_host, 500, 200);
   const int lineHeight = list.m_nLineHeight;
-  // The press waits for the release or a drag; the release is already queued.
-  PostMessageA(list.m_hWnd, WM_LBUTTONUP, 0, Point(10, 2 * lineHeight + 2));
-  list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 2 * lineHeight + 2));
+  // The press waits for a drag until the button is released.
+  Click(m_app, list.m_hWnd, {10, 2 * lineHeight + 2});
   EXPECT_EQ(list.GetCurSel(), 2);
   EXPECT_EQ(GetFocus(), list.m_hWnd);
-  PumpPending(m_app);
 
   EXPECT_EQ(list.ItemFromPoint(10, 3 * lineHeight + 5), 3);
-  PostMessageA(list.m_hWnd, WM_LBUTTONUP, 0, Point(10, 3 * lineHeight + 5));
-  list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 3 * lineHeight + 5));
+  Click(m_app, list.m_hWnd, {10, 3 * lineHeight + 5});
   EXPECT_EQ(list.GetCurSel(), 2);
   EXPECT_EQ(list.m_nSelChanges, 1);
-  PumpPending(m_app);
 }
 
 }  // namespace
