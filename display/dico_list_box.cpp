@@ -142,6 +142,8 @@ void CDicoListBox::SetDisplayFont(int size, const char* face) {
   SIZE extent = {};
   if (HDC dc = OwnDC()) ::GetTextExtentPoint32A(dc, "www", 3, &extent);
   m_nIndentWidth = extent.cx;
+  // The indent wraps translations: the last page depends on it.
+  RecalcScroll();
 }
 
 LookupView* CDicoListBox::View() const {
