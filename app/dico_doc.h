@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "dictionary/dictionary_file.h"
+#include "display/dico_list_host.h"
 #include "framework/document.h"
 
-class CDicoDoc : public Document {
+// The dictionary lists read the dictionary through it.
+class CDicoDoc : public Document, public DictionaryDocument {
  public:
   // Opens fr_en.vbd where FindProgramFile finds it; false when it cannot be
   // found or is not a valid dictionary.
@@ -14,7 +16,7 @@ class CDicoDoc : public Document {
   // The viewer opens no document by name.
   bool OnOpenDocument(const char* path) override;
 
-  DictionaryFile* GetDictionary() const { return m_pDictionary.get(); }
+  DictionaryFile* GetDictionary() const override { return m_pDictionary.get(); }
 
  private:
   std::unique_ptr<DictionaryFile> m_pDictionary;

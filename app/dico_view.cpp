@@ -1,8 +1,10 @@
 #include "app/dico_view.h"
 
 #include "app/dico_app.h"
+#include "app/dico_doc.h"
 #include "app/main_frame.h"
 #include "app/resource.h"
+#include "framework/strings.h"
 
 namespace {
 
@@ -27,8 +29,38 @@ CMainFrame* CDicoView::GetMainFrame() const {
 
 void CDicoView::OnInitialUpdate() {
   FormView::OnInitialUpdate();
+  CreateLists();
   UpdateLabels();
   SetFocus(GetDlgItem(IDC_SEARCH));
+}
+
+void CDicoView::CreateLists() {
+  CDicoApp& app = TheDicoApp();
+  CDicoDoc* document = static_cast<CDicoDoc*>(m_pDocument);
+  const Language language = LanguageOfSetting(app.GetSetting(IDS_LANGUAGE));
+  m_pReverseList =
+      std::make_unique<CReverseListBox>(document, OtherLanguage(language), IDC_REVERSE_LIST);
+  m_pReverseList->Create(m_hWnd);
+  m_pMainList = std::make_unique<CResultListBox>(m_pReverseList.get(), document, language,
+                                                 IDC_RESULT_LIST);
+  m_pMainList->Create(m_hWnd);
+
+  std::string face = app.GetSetting(IDS_FONT);
+  if (face.empty()) {
+    face = LoadResourceString(IDS_DEFAULT_FONT);
+    app.WriteSetting(IDS_FONT, face);
+  }
+  int size = app.GetSettingInt(IDS_FONT_SIZE);
+  if (size == 0) {
+    size = 100;
+    app.WriteSettingInt(IDS_FONT_SIZE, size);
+  }
+  m_pReverseList->SetDisplayFont(size, face.c_str());
+  m_pMainList->SetDisplayFont(size, face.c_str());
+
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  LayoutControls(client.right, client.bottom);
 }
 
 LRESULT CDicoView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,9 @@
 // The lookup view: the form with the search box, the two direction buttons,
 // the result list and, below it, the reverse-translation list with its label.
 #pragma once
+#include <memory>
+
+#include "display/result_list_box.h"
 #include "framework/form_view.h"
 
 class CMainFrame;
@@ -25,4 +28,10 @@ class CDicoView : public FormView {
 
  private:
   CMainFrame* GetMainFrame() const;
+  // The reverse list first, then the result list, with the font of the
+  // settings; they are not in the form's template.
+  void CreateLists();
+
+  std::unique_ptr<CReverseListBox> m_pReverseList;  // the other language, id 1006
+  std::unique_ptr<CResultListBox> m_pMainList;      // the source language, id 1005
 };
