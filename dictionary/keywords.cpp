@@ -7,28 +7,36 @@
 
 namespace {
 
+// Set words are short, so each is held packed into one integer and
+// membership is a few integer comparisons. Packing is exact byte equality (à
+// is not a); a word longer than eight bytes is in no set.
+using PackedWord = uint64_t;
+
+bool Pack(const Text& word, PackedWord& packed) {
+  if (word.size() > sizeof(PackedWord)) return false;
+  packed = 0;
+  for (Byte c : word) packed = packed << 8 | c;
+  return true;
+}
+
 struct WordSets {
-  std::vector<Text> stopWords;
-  std::vector<Text> articles;
+  std::vector<PackedWord> stopWords;
+  std::vector<PackedWord> articles;
 };
 
 WordSets g_english;
 WordSets g_french;
-// The longest word of any set: a longer word is in none, which spares most
-// words the search.
-size_t g_longestSetWord = 0;
 
-void Fill(std::vector<Text>& set, std::initializer_list<const char*> words) {
+void Fill(std::vector<PackedWord>& set, std::initializer_list<const char*> words) {
   for (const char* w : words) {
-    set.push_back(MakeText(w));
-    g_longestSetWord = std::max(g_longestSetWord, set.back().size());
+    PackedWord packed;
+    if (Pack(MakeText(w), packed)) set.push_back(packed);
   }
 }
 
-
-// Membership is exact byte equality: à is not a.
-bool Contains(const std::vector<Text>& set, const Text& word) {
-  return word.size() <= g_longestSetWord && std::find(set.begin(), set.end(), word) != set.end();
+bool Contains(const std::vector<PackedWord>& set, const Text& word) {
+  PackedWord packed;
+  return Pack(word, packed) && std::find(set.begin(), set.end(), packed) != set.end();
 }
 
 const WordSets& SetsFor(Language language) { return language == kFrench ? g_french : g_english; }
