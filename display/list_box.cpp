@@ -159,7 +159,7 @@ LRESULT JListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_KEYDOWN:
-      OnKeyDown(static_cast<UINT>(wParam), wParam, lParam);
+      OnKeyDown(wParam, lParam);
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -173,7 +173,7 @@ LRESULT JListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultProc(message, wParam, lParam);
 }
 
-void JListBox::OnKeyDown(UINT key, WPARAM wParam, LPARAM lParam) {
+void JListBox::OnKeyDown(WPARAM key, LPARAM lParam) {
   switch (key) {
     case VK_PRIOR:
       OnVScroll(SB_PAGEUP, 0);
@@ -194,7 +194,7 @@ void JListBox::OnKeyDown(UINT key, WPARAM wParam, LPARAM lParam) {
       EnsureVisible(m_nCurSel);
       break;
     default:
-      DefaultProc(WM_KEYDOWN, wParam, lParam);
+      DefaultProc(WM_KEYDOWN, key, lParam);
   }
 }
 

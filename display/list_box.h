@@ -94,7 +94,7 @@ class JListBox : public Window {
  private:
   void OnPaint();
   void OnVScroll(int code, int thumbPosition);
-  void OnKeyDown(UINT key, WPARAM wParam, LPARAM lParam);
+  void OnKeyDown(WPARAM key, LPARAM lParam);
   void OnSize();
   void DeleteFonts();
   bool IsCached(int index) const;
