@@ -14,8 +14,9 @@ TestHost::TestHost(int width, int height) {
   windowClass.lpszClassName = kHostClass;
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   RegisterWindowClass(windowClass);
-  CreateEx(0, kHostClass, "Display test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
-           height, nullptr, nullptr);
+  // Topmost: windows of tests running beside these cannot cover it.
+  CreateEx(WS_EX_TOPMOST, kHostClass, "Display test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+           0, 0, width, height, nullptr, nullptr);
   SetForegroundWindow(m_hWnd);
   SetActiveWindow(m_hWnd);
 }
