@@ -33,7 +33,8 @@ class EntryLayoutTest : public ::testing::Test {
   std::string Fonts() {
     std::string fonts;
     for (const GlyphCell& cell : m_cells) {
-      fonts += cell.font == m_list.m_pFontBold ? 'b' : cell.font == m_list.m_pFontItalic ? 'i' : 'p';
+      const bool bold = cell.font == m_list.m_pFontBold;
+      fonts += bold ? 'b' : cell.font == m_list.m_pFontItalic ? 'i' : 'p';
     }
     return fonts;
   }
