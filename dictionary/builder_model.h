@@ -58,7 +58,11 @@ struct TextHash {
 struct Entry {
   CollatedText text;  // as first met
   int markerClass = 0;
-  CollatedText head;  // the text up to its first '[' less the byte before it
+  // The text up to its first '[' less the byte before it: the text itself
+  // for most entries, which have no bracketed note.
+  CollatedText ownHead;
+  bool hasOwnHead = false;
+  const CollatedText& Head() const { return hasOwnHead ? ownHead : text; }
   std::vector<Entry*> links;  // entries of the other language; TextLess order once sorted
   uint32_t recordOffset = 0;
   uint32_t firstIndexOffset = 0;

@@ -36,10 +36,10 @@ class SourceReader {
   int m_nLine = 1;
 };
 
-Text HeadOf(const Text& text) {
+// The length of the text's head: up to its first '[' less the byte before it.
+size_t HeadLength(const Text& text) {
   const size_t bracket = text.find('[');
-  if (bracket == Text::npos || bracket == 0) return text;
-  return text.substr(0, bracket - 1);
+  return bracket == Text::npos || bracket == 0 ? text.size() : bracket - 1;
 }
 
 // Entries under a keyword rank by marker class, the keyword's word ordinal,
@@ -49,7 +49,7 @@ bool FiledBefore(const FiledEntry& x, const FiledEntry& e) {
   if (x.ordinal != e.ordinal) return x.ordinal < e.ordinal;
   const int byPrefix = ComparePrefixes(x.head, e.head);
   if (byPrefix != 0) return byPrefix < 0;
-  const int head = CompareCollated(x.entry->head, e.entry->head);
+  const int head = CompareCollated(x.entry->Head(), e.entry->Head());
   if (head != 0) return head < 0;
   return CollatedLess(x.entry->text, e.entry->text);
 }
@@ -66,14 +66,18 @@ Entry* AddSide(LanguageModel& side, const Text& text, Language language) {
   auto [entry, inserted] = side.entries.FindOrInsert(text);
   if (inserted) {
     entry->markerClass = MarkerClass(text.c_str());
-    entry->head = CollatedText(HeadOf(text));
+    const size_t headLength = HeadLength(text);
+    if (headLength != text.size()) {
+      entry->ownHead = CollatedText(text.substr(0, headLength));
+      entry->hasOwnHead = true;
+    }
   }
   // Keywords come from the part as read, which may differ from the entry's
   // first text in accents or case.
   for (const Text& word : ExtractKeywords(text.c_str(), language)) {
     Keyword* keyword = side.keywords.FindOrInsert(word).first;
     const KeywordLocation at = LocateKeyword(entry->text.text.c_str(), keyword->text.text.c_str(), language);
-    keyword->entries.push_back({entry, entry->markerClass, at.ordinal, at.start, at.end, entry->head.prefix});
+    keyword->entries.push_back({entry, entry->markerClass, at.ordinal, at.start, at.end, entry->Head().prefix});
   }
   return entry;
 }
