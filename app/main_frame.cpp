@@ -9,6 +9,12 @@
 
 namespace {
 
+#ifdef ORVANTO_DEVELOPER_COMMANDS
+constexpr bool kDeveloperMenu = true;
+#else
+constexpr bool kDeveloperMenu = false;
+#endif
+
 // Deletes the top-level popup that holds `command`, with its items.
 void RemovePopupHolding(HMENU menu, UINT command) {
   for (int position = GetMenuItemCount(menu) - 1; position >= 0; --position) {
@@ -100,7 +106,8 @@ void CMainFrame::InstallMenu() {
   bool french = app.m_nInterfaceLanguage == kFrench;
   HMENU menu =
       LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(french ? IDR_FRENCH_MENU : IDR_MAINFRAME));
-  if (!french) RemovePopupHolding(menu, ID_BUILD_DICTIONARY);
+  // The developer commands' popup stays only in a developer build.
+  if (!french && !kDeveloperMenu) RemovePopupHolding(menu, ID_BUILD_DICTIONARY);
   // The Speech popup is for a running speech engine only.
   if (!app.m_pSpeech) RemovePopupHolding(menu, ID_SPEAK);
   HMENU previous = GetMenu(m_hWnd);
