@@ -42,12 +42,13 @@ vbd: $(BUILD)/native/build.ninja
 
 # Benchmarks print their figures: the engine's natively (the synthetic
 # million-line dictionary is made once under $(BUILD)/bench), the display's
-# under Wine.
+# and the lookup view's (keystroke to painted list) under Wine.
 .PHONY: bench
 bench: native win64 $(BUILD)/fr_en.vbd
 	mkdir -p $(BUILD)/bench
 	$(BUILD)/native/bin/dictionary_bench $(BUILD)/fr_en.vbd $(BUILD)/bench
 	scripts/in-wine-session $(BUILD)/win64/bin/display_bench.exe $(BUILD)/fr_en.vbd
+	scripts/in-wine-session $(BUILD)/win64/bin/lookup_view_bench.exe $(BUILD)/fr_en.vbd
 
 # Each fuzzer runs for FUZZ_SECONDS from a corpus seeded with the sample source
 # and its compiled dictionary; a crash stops make with the input that caused it.
