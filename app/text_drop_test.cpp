@@ -76,6 +76,8 @@ const char kIdle[] = "Type a word to look it up";
 
 TEST_F(TextDropTest, OverEachControlTheStatusBarSaysWhatADropWouldTranslate) {
   ASSERT_TRUE(Start());
+  EXPECT_EQ(RegisterDragDrop(View()->m_hWnd, &View()->m_dropTarget), DRAGDROP_E_ALREADYREGISTERED)
+      << "the form is a drop target from its creation";
   const std::string toFrench = "Translate \"chat\" from English to French.";
   const std::string toEnglish = "Translate \"chat\" from French to English.";
   EXPECT_EQ(Enter(Text("chat"), IDC_SEARCH), static_cast<DWORD>(DROPEFFECT_COPY));
