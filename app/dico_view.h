@@ -21,8 +21,9 @@ class CDicoView : public FormView, public LookupView, public DropHandler {
   ~CDicoView() override;
 
   Language m_nLanguage = kFrench;                   // the source language of look-ups
-  std::unique_ptr<CResultListBox> m_pMainList;      // the source language, id 1005
+  // The reverse list outlives the result list, which points at it.
   std::unique_ptr<CReverseListBox> m_pReverseList;  // the other language, id 1006
+  std::unique_ptr<CResultListBox> m_pMainList;      // the source language, id 1005
   std::string m_strFontName;
   int m_nFontSize = 0;  // tenths of a point
   DropTarget m_dropTarget{this};
