@@ -9,29 +9,6 @@ namespace {
 
 using DicoViewTest = ViewTest;
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "<no clipboard>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
-void SetClipboardText(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  if (!text.empty()) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-  }
-  CloseClipboard();
-}
-
 TEST_F(DicoViewTest, TheStoredLanguageSetsTheDirectionAndIsWrittenBackOnClosing) {
   struct Case {
     const char* stored;
@@ -175,7 +152,7 @@ TEST_F(DicoViewTest, ClipboardCommandsAreEnabledByTheFocusAndTheSelection) {
   };
   Type("chat");
   for (const Case& c : cases) {
-    SetClipboardText(c.clipboardText ? "x" : "");
+    ASSERT_TRUE(SetClipboardText(c.clipboardText ? "x" : ""));
     SetFocus(c.focus == IDC_SEARCH ? SearchEdit() : Control(c.focus));
     SendMessageA(SearchBox(), CB_SETEDITSEL, 0, MAKELPARAM(0, c.selectionEnd));
     EXPECT_EQ(enabled(ID_EDIT_COPY), c.copy) << c.what;
@@ -201,7 +178,7 @@ TEST_F(DicoViewTest, CutAndPasteInTheSearchBoxLookTheNewTextUp) {
   EXPECT_EQ(CurrentEntry(), "chien");
   EXPECT_EQ(History().front(), "chien");
 
-  SetClipboardText("maison");
+  ASSERT_TRUE(SetClipboardText("maison"));
   SelectAllSearchText();
   PressKey(m_app, SearchEdit(), 'V', kCtrl);
   PumpPending(m_app);

@@ -11,24 +11,6 @@
 
 namespace {
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "(clipboard busy)";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
-void SetClipboardText(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(CF_TEXT, CopyToGlobalMemory(text.c_str(), text.size()));
-  CloseClipboard();
-}
-
 // A window that accepts dropped plain text and keeps it.
 class TextDropTarget : public IDropTarget {
  public:
@@ -105,7 +87,7 @@ TEST_F(ListExportTest, CopyPutsTheSelectedTextOnTheClipboard) {
 }
 
 TEST_F(ListExportTest, ABusyClipboardIsReportedAndLeftAsItWas) {
-  SetClipboardText("before");
+  ASSERT_TRUE(SetClipboardText("before"));
   JListBox list(3, 1005);
   PlaceList(list, m_host, 400, 100);
 

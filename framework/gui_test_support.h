@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,33 @@ inline void PressKey(Application& app, HWND target, UINT key, int modifiers = kN
   keys[VK_CONTROL] = 0;
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
+}
+
+// The clipboard's plain text, or a text no test expects when it is busy.
+inline std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "<clipboard busy>";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Puts plain text on the clipboard; an empty text leaves it empty. False
+// when the clipboard is busy.
+inline bool SetClipboardText(const std::string& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  if (!text.empty()) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+  }
+  CloseClipboard();
+  return true;
 }
 
 inline void DeleteUserKey(const std::string& path) {
