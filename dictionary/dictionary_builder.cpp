@@ -71,6 +71,8 @@ Entry* AddSide(LanguageModel& side, const Text& text, Language language) {
       entry->ownHead = CollatedText(text.substr(0, headLength));
       entry->hasOwnHead = true;
     }
+  } else if (entry->text.text == text) {
+    return entry;  // the same text again: filed under the same keywords already
   }
   // Keywords come from the part as read, which may differ from the entry's
   // first text in accents or case.
