@@ -89,9 +89,8 @@ void CDicoView::CreateLists() {
   m_pReverseList->SetDisplayFont(m_nFontSize, m_strFontName.c_str());
   m_pMainList->SetDisplayFont(m_nFontSize, m_strFontName.c_str());
 
-  RECT client;
-  GetClientRect(m_hWnd, &client);
-  LayoutControls(client.right, client.bottom);
+  const SIZE client = ClientSize(m_hWnd);
+  LayoutControls(client.cx, client.cy);
 }
 
 LRESULT CDicoView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

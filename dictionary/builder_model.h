@@ -40,6 +40,11 @@ struct CollatedText {
 
   CollatedText() = default;
   explicit CollatedText(const Text& original);
+  // From a key already folded by FoldKey, and its result.
+  CollatedText(const Text& original, const Text& key, bool plain);
+
+ private:
+  void SetPrefix(bool plain);
 };
 
 int CompareCollated(const CollatedText& a, const CollatedText& b);
@@ -90,14 +95,14 @@ class FoldedSet {
  public:
   // The element equal to text, made from it when there is none; the flag says which.
   std::pair<Element*, bool> FindOrInsert(const Text& text) {
-    FoldKey(text, m_key);
+    const bool plain = FoldKey(text, m_key);
     const uint32_t hash = static_cast<uint32_t>(TextHash()(m_key));
     if (2 * (m_elements.size() + 1) > m_slots.size()) Grow();
     for (size_t i = hash & (m_slots.size() - 1);; i = (i + 1) & (m_slots.size() - 1)) {
       Slot& slot = m_slots[i];
       if (slot.index == 0) {
         m_elements.emplace_back();
-        m_elements.back().text = CollatedText(text);
+        m_elements.back().text = CollatedText(text, m_key, plain);
         slot = {hash, static_cast<uint32_t>(m_elements.size())};
         return {&m_elements.back(), true};
       }

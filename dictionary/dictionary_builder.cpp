@@ -117,8 +117,16 @@ bool FoldKey(const Text& text, Text& key) {
   return plain;
 }
 
-CollatedText::CollatedText(const Text& original) : text(original) {
-  prefix.plain = FoldKey(text, folded);
+CollatedText::CollatedText(const Text& original) : text(original) { SetPrefix(FoldKey(text, folded)); }
+
+CollatedText::CollatedText(const Text& original, const Text& key, bool plain)
+    : text(original), folded(key) {
+  SetPrefix(plain);
+}
+
+void CollatedText::SetPrefix(bool plain) {
+  prefix.plain = plain;
+  prefix.value = 0;
   for (size_t i = 0; i < 8; ++i) prefix.value = prefix.value << 8 | (i < folded.size() ? folded[i] : 0);
 }
 
