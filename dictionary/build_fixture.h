@@ -28,9 +28,20 @@ inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::fclose(f);
 }
 
+// A scratch file of the test's own, opened for writing and reading. Not
+// tmpfile(): the Windows C runtime names those in the drive's root, where two
+// test programs running at once can pick the same name.
+inline std::FILE* OpenScratchFile(const std::string& name) {
+  return std::fopen(TempPath(name).c_str(), "w+b");
+}
+
 // Compiles `source` to `path`; returns the builder's stop line.
 inline int CompileSource(const std::string& source, const std::string& path) {
-  std::FILE* in = std::tmpfile();
+  std::FILE* in = std::fopen((path + ".source").c_str(), "w+b");
+  if (in == nullptr) {
+    ADD_FAILURE() << "cannot write the source of " << path;
+    return -1;
+  }
   std::fwrite(source.data(), 1, source.size(), in);
   std::rewind(in);
   std::FILE* out = std::fopen(path.c_str(), "wb");

@@ -36,5 +36,7 @@ TEST(ConvertMacText, NothingHappensWithoutBothFiles) {
   ConvertMacText(nullptr, out);
   std::fclose(out);
   EXPECT_TRUE(ReadFileBytes(destination).empty());
-  ConvertMacText(std::tmpfile(), nullptr);  // must not crash
+  std::FILE* source = OpenScratchFile("mac_only_source.txt");
+  ConvertMacText(source, nullptr);  // must not crash
+  std::fclose(source);
 }

@@ -20,11 +20,11 @@ std::string Contents(std::FILE* f) {
 }
 
 VbdRun Vbd(const std::vector<std::string>& args, const std::string& input = "") {
-  std::FILE* in = std::tmpfile();
+  std::FILE* in = OpenScratchFile("vbd_stdin.txt");
   std::fwrite(input.data(), 1, input.size(), in);
   std::rewind(in);
-  std::FILE* out = std::tmpfile();
-  std::FILE* err = std::tmpfile();
+  std::FILE* out = OpenScratchFile("vbd_stdout.txt");
+  std::FILE* err = OpenScratchFile("vbd_stderr.txt");
   VbdRun run{RunVbd(args, in, out, err), "", ""};
   std::fclose(in);
   run.out = Contents(out);
