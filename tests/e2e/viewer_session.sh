@@ -13,6 +13,9 @@ screenshots="$repo_root/build/screenshots"
 settings_key='HKCU\Software\Orvanto\Orvanto\Settings'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# A command that fails under `set -e` says which it was.
+set -E
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 e2e_install() {
   local name=$1 orvanto_exe=$2 vbd_exe=$3 sample=$4
@@ -44,10 +47,20 @@ e2e_start() {
 # Keys go to Wine's desktop window, which passes them to the active window;
 # a click on the status bar makes the viewer active as a user's click would.
 e2e_activate() {
-  xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -1)"
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove --window "$window" --sync 20 $((HEIGHT - 8)) click 1
-  sleep 0.5
+  local desktop geometry
+  # Right after Wine starts, its desktop may not take the focus yet: try again.
+  for _ in 1 2 3 4 5; do
+    desktop=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -1 || true)
+    if [ -n "$desktop" ] && xdotool windowfocus --sync "$desktop" &&
+      geometry=$(xdotool getwindowgeometry --shell "$window"); then
+      eval "$geometry"
+      xdotool mousemove --window "$window" --sync 20 $((HEIGHT - 8)) click 1
+      sleep 0.5
+      return 0
+    fi
+    sleep 0.5
+  done
+  fail "the viewer could not be made the active window"
 }
 
 e2e_close() {
